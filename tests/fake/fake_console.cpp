@@ -1,0 +1,26 @@
+// Recording stand-in for the console layer: keeps each formatted text and
+// each attribute change in the same record as the GL calls, so their order
+// relative to markers and colours can be checked.
+#include <cstdarg>
+#include <cstdio>
+#include <initializer_list>
+
+#include "fake_calls.h"
+#include "report/report.h"
+
+void report(const char* format, ...) {
+    char text[128];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    fakeRecord(Call_report, {}, nullptr, text);
+}
+
+void setReportColour(unsigned short attribute) {
+    fakeRecord(Call_setReportColour, {static_cast<double>(attribute)}, nullptr, nullptr);
+}
+
+void prepareConsole() {
+    fakeRecord(Call_prepareConsole, {}, nullptr, nullptr);
+}
