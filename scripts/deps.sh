@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quorvel needs to build, run and test, when
+# any is missing. Needs root only when something must be installed.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang pkg-config
+  freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
+  xvfb libx11-dev libxtst-dev
+  libgtest-dev libbenchmark-dev libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "deps: missing packages: ${missing[*]} (run as root to install them)" >&2
+  exit 1
+fi
+echo "deps: installing ${missing[*]}"
+apt-get update -qq
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds Quorvel with warnings as errors and runs every test: unit tests on
+# the recording GL fake, end-to-end tests on private Xvfb servers, and the
+# compiler/optimisation fidelity check.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_WERROR=ON >/dev/null
+cmake --build build
+(cd build && ctest --output-on-failure -j2)
+scripts/fidelity.sh
