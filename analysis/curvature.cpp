@@ -4,11 +4,26 @@
 #include "draw/marker.h"
 #include "report/report.h"
 
+// Where the build allows it, the sampling loop is compiled for both the
+// baseline and AVX2 and the wider one is picked at load time. The lanes do
+// the same float operations either way (contraction is off), so the bits
+// do not depend on the machine.
+#if defined(QUORVEL_HAVE_TARGET_CLONES)
+#define QUORVEL_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define QUORVEL_VECTOR_CLONES
+#endif
+
 namespace {
 
 const char* const kCurvatureLine = "Curvature extreme point---t is %f, point is (%.2f,%.2f)\n";
 
 constexpr int kSamples = 101;
+// The sample table is padded to a multiple of the vector width so the
+// sampling loop vectorises without a scalar tail. Each sample is computed on
+// its own, so lanes give the same bits as the scalar code; the padding
+// samples are computed and never read.
+constexpr int kSampleSlots = 104;
 
 void markAndWrite(const Point2f points[4], float t) {
     const Point2f p = evalCurve(points, t);
@@ -32,7 +47,7 @@ void reportInRed(const Point2f points[4], float t) {
 // Z = x'y'' - y'x''. Everything is float and in exactly this order: on
 // symmetric or straight curves the result is exactly zero at the extreme,
 // and the search tests for that exact zero.
-float curvatureSlope(const CurveCoeffs& c, float t) {
+static inline float slope(const CurveCoeffs& c, float t) {
     const float twoT = t * 2.0f;
     const float tt = t * t;
     const float xd = ((twoT * c.c2.x + c.c1.x) + tt * c.c3.x) * 3.0f;
@@ -46,6 +61,18 @@ float curvatureSlope(const CurveCoeffs& c, float t) {
     const float w = (yd * ydd + xd * xdd) * 3.0f;
     const float z = xd * ydd - yd * xdd;
     return u * v - w * z;
+}
+
+float curvatureSlope(const CurveCoeffs& c, float t) {
+    return slope(c, t);
+}
+
+// s[k] = slope at t_k = k step + t0 for every slot of the table.
+QUORVEL_VECTOR_CLONES
+static void sampleSlopes(CurveCoeffs c, float t0, float step, float* samples) {
+    for (int k = 0; k < kSampleSlots; ++k) {
+        samples[k] = slope(c, static_cast<float>(k) * step + t0);
+    }
 }
 
 // Exact zeros at t0 (and at t1 for odd intervals), then 101 samples
@@ -68,10 +95,8 @@ void findCurvatureExtrema(int i, float t0, float t1, Point2f p0, Point2f p1, Poi
     const float step = (t1 - t0) / 100.0f;
     glColor3f(1.0f, 0.0f, 0.0f);
 
-    float samples[kSamples];
-    for (int k = 0; k < kSamples; ++k) {
-        samples[k] = curvatureSlope(c, static_cast<float>(k) * step + t0);
-    }
+    float samples[kSampleSlots];
+    sampleSlopes(c, t0, step, samples);
 
     for (int j = 0; j < kSamples - 1; ++j) {
         if (samples[j] * samples[j + 1] < 0.0f) {

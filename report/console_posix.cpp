@@ -6,17 +6,31 @@
 
 #include <unistd.h>
 
+#include "report/format.h"
 #include "report/report.h"
 #include "report/sgr.h"
 
+// Whether standard output is a terminal is asked once: the program never
+// redirects its own output, and asking on every call would cost a system
+// call per line and per colour change.
 static bool stdoutIsTerminal() {
-    return isatty(STDOUT_FILENO) == 1;
+    static const bool terminal = isatty(STDOUT_FILENO) == 1;
+    return terminal;
 }
 
 void report(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    std::vprintf(format, args);
+    va_list fallback;
+    va_copy(fallback, args);
+    char line[256];
+    const int n = formatReportLine(line, sizeof line, format, args);
+    if (n >= 0) {
+        std::fwrite(line, 1, static_cast<std::size_t>(n), stdout);
+    } else {
+        std::vprintf(format, fallback);
+    }
+    va_end(fallback);
     va_end(args);
     if (stdoutIsTerminal()) {
         std::fflush(stdout);
