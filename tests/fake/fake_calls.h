@@ -64,7 +64,7 @@ struct FakeCall {
     int argCount;
     double args[4];
     const void* ptr;
-    char text[128];
+    char text[256];
 };
 
 constexpr std::size_t kFakeCallCapacity = 1u << 16;

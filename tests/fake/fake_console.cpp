@@ -9,7 +9,7 @@
 #include "report/report.h"
 
 void report(const char* format, ...) {
-    char text[128];
+    char text[256];
     va_list args;
     va_start(args, format);
     std::vsnprintf(text, sizeof text, format, args);
