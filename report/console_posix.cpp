@@ -37,6 +37,9 @@ void report(const char* format, ...) {
     }
 }
 
+// The sequence goes into the stream's buffer and reaches the terminal with
+// the next text, ahead of it; a change with no text after it shows nothing,
+// so it need not be written on its own.
 void setReportColour(unsigned short attribute) {
     if (!stdoutIsTerminal()) {
         return;  // a file or pipe gets the text without colour information
@@ -44,7 +47,6 @@ void setReportColour(unsigned short attribute) {
     char seq[kSgrMax];
     const std::size_t n = formatSgr(attribute, seq);
     std::fwrite(seq, 1, n, stdout);
-    std::fflush(stdout);
 }
 
 // A write to a pipe whose reader has gone would raise SIGPIPE and end the

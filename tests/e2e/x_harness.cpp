@@ -410,6 +410,14 @@ void ProgramRun::moveTo(int x, int y) {
     XTranslateCoordinates(dpy, window_, DefaultRootWindow(dpy), x, y, &rx, &ry, &child);
     XTestFakeMotionEvent(dpy, -1, rx, ry, CurrentTime);
     XSync(dpy, False);
+    rootX_ = rx - x;
+    rootY_ = ry - y;
+}
+
+void ProgramRun::moveToNoSync(int x, int y) {
+    Display* dpy = display_.dpy();
+    XTestFakeMotionEvent(dpy, -1, x + rootX_, y + rootY_, CurrentTime);
+    XFlush(dpy);
 }
 
 void ProgramRun::button(int number, bool down) {

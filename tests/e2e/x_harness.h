@@ -67,6 +67,7 @@ public:
     // Waits for the program's top-level window titled "Quorvel" to be viewable.
     bool waitForWindow(double seconds = 20.0);
     Window window() const { return window_; }
+    pid_t pid() const { return pid_; }
 
     std::string output();            // everything read so far (Terminal, Pipe)
     int passCount();                 // display passes seen in the output
@@ -81,6 +82,7 @@ public:
 
     // Pointer and keys, in window coordinates (origin top left).
     void moveTo(int x, int y);
+    void moveToNoSync(int x, int y);  // queued: for paced event streams
     void button(int number, bool down);
     void key(const char* keysym);
     void resize(int width, int height);
@@ -96,6 +98,8 @@ private:
     pid_t pid_ = -1;
     int outFd_ = -1;
     Window window_ = 0;
+    int rootX_ = 0;  // window origin on the screen, as of the last moveTo
+    int rootY_ = 0;
     std::thread reader_;
     std::mutex mutex_;
     std::string out_;
