@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Quorvel with warnings as errors and runs every test: unit tests on
-# the recording GL fake, end-to-end tests on private Xvfb servers, and the
-# compiler/optimisation fidelity check.
+# the recording GL fake, end-to-end tests on private Xvfb servers, the
+# compiler/optimisation fidelity check, and the sanitizer and fuzzing runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,3 +10,4 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_WERROR=ON >/de
 cmake --build build
 (cd build && ctest --output-on-failure -j2)
 scripts/fidelity.sh
+scripts/sanitize.sh

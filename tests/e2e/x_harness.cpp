@@ -201,7 +201,8 @@ ProgramRun::ProgramRun(const VirtualDisplay& display, const std::string& binary,
         cfmakeraw(&tio);  // no newline translation: the bytes as written
         tcsetattr(slave, TCSANOW, &tio);
         childOut = slave;
-    } else if (output == Output::Pipe || output == Output::ClosedPipe) {
+    } else if (output == Output::Pipe || output == Output::SlowPipe ||
+               output == Output::ClosedPipe) {
         int fds[2];
         if (pipe(fds) != 0) {
             return;
@@ -233,7 +234,8 @@ ProgramRun::ProgramRun(const VirtualDisplay& display, const std::string& binary,
     }
     close(childOut);
     if (outFd_ >= 0) {
-        reader_ = std::thread([this] { readLoop(); });
+        const bool slow = output == Output::SlowPipe;
+        reader_ = std::thread([this, slow] { readLoop(slow); });
     }
 }
 
@@ -258,10 +260,13 @@ ProgramRun::~ProgramRun() {
     }
 }
 
-void ProgramRun::readLoop() {
+void ProgramRun::readLoop(bool slow) {
     char buf[65536];
     for (;;) {
-        const ssize_t n = read(outFd_, buf, sizeof buf);
+        if (slow) {
+            sleepMs(20);
+        }
+        const ssize_t n = read(outFd_, buf, slow ? 1024 : sizeof buf);  // 50 KiB/s
         if (n > 0) {
             std::lock_guard<std::mutex> lock(mutex_);
             out_.append(buf, static_cast<std::size_t>(n));
@@ -269,7 +274,10 @@ void ProgramRun::readLoop() {
         } else if (n < 0 && errno == EINTR) {
             continue;
         } else {
-            return;  // EOF, or EIO once the terminal's last writer has gone
+            // EOF, or EIO once the terminal's last writer has gone
+            std::lock_guard<std::mutex> lock(mutex_);
+            outputEnded_ = true;
+            return;
         }
     }
 }
@@ -335,6 +343,20 @@ bool ProgramRun::waitForWindow(double seconds) {
 std::string ProgramRun::output() {
     std::lock_guard<std::mutex> lock(mutex_);
     return out_;
+}
+
+bool ProgramRun::waitOutputEnd(double seconds) {
+    const double end = nowSeconds() + seconds;
+    while (nowSeconds() < end) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (outputEnded_) {
+                return true;
+            }
+        }
+        sleepMs(20);
+    }
+    return false;
 }
 
 int ProgramRun::passCount() {

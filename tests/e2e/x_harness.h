@@ -52,7 +52,8 @@ struct Image {
 
 bool writePng(const std::string& path, const Image& image);
 
-enum class Output { Terminal, Pipe, ClosedPipe, FullDevice, File };
+// SlowPipe: a pipe whose reader takes 1 KiB every 20 ms.
+enum class Output { Terminal, Pipe, SlowPipe, ClosedPipe, FullDevice, File };
 
 // The program under test, running on a VirtualDisplay.
 class ProgramRun {
@@ -70,10 +71,14 @@ public:
     pid_t pid() const { return pid_; }
 
     std::string output();            // everything read so far (Terminal, Pipe)
+    // Waits until the output's writers have all gone and it is read to the end.
+    bool waitOutputEnd(double seconds = 60.0);
     int passCount();                 // display passes seen in the output
     bool waitForPasses(int n, double seconds = 10.0);
     // Waits until no output has arrived for quietMs; false on timeout.
     bool waitQuiet(int quietMs = 300, double seconds = 10.0);
+    // Waits for a pass beyond the first `passes`, then for quiet.
+    bool settle(int passes) { return waitForPasses(passes + 1) && waitQuiet(); }
 
     Image grab();
     // Polls the window until pred(image) holds; returns the last image.
@@ -92,7 +97,7 @@ public:
     int waitExit(double seconds = 10.0);
 
 private:
-    void readLoop();
+    void readLoop(bool slow);
 
     const VirtualDisplay& display_;
     pid_t pid_ = -1;
@@ -104,6 +109,7 @@ private:
     std::mutex mutex_;
     std::string out_;
     double lastOutput_ = 0.0;
+    bool outputEnded_ = false;
     bool exited_ = false;
     int status_ = 0;
 };
