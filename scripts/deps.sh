@@ -8,6 +8,7 @@ packages=(
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
   xvfb libx11-dev libxtst-dev
   libgtest-dev libbenchmark-dev libclang-rt-14-dev
+  g++-mingw-w64-x86-64
 )
 
 missing=()

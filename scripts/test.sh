@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Quorvel with warnings as errors and runs every test: unit tests on
 # the recording GL fake, end-to-end tests on private Xvfb servers, the
-# compiler/optimisation fidelity check, and the sanitizer and fuzzing runs.
+# compiler/optimisation fidelity check, the sanitizer and fuzzing runs, and
+# a cross-compile of the Windows program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,3 +12,4 @@ cmake --build build
 (cd build && ctest --output-on-failure -j2)
 scripts/fidelity.sh
 scripts/sanitize.sh
+scripts/cross-windows.sh
