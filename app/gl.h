@@ -1,4 +1,5 @@
 // The GL, GLU and GLUT interfaces as the program uses them.
 #pragma once
 
-#include <GL/glut.h>
+// freeglut's GLUT interface; it brings GL and GLU with it.
+#include <GL/freeglut_std.h>

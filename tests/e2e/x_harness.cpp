@@ -12,6 +12,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -478,12 +479,55 @@ void ProgramRun::requestClose() {
 
 // ---------------------------------------------------------------- console
 
-// The colour sequences the program writes: ESC [ 0 ; fg ; bg m.
-static int attributeOfSgr(int fg, int bg) {
-    auto bits = [](int ansi) { return ((ansi & 1) ? 4 : 0) | (ansi & 2) | ((ansi & 4) ? 1 : 0); };
-    const int f = fg >= 90 ? 8 | bits(fg - 90) : bits(fg - 30);
-    const int b = bg >= 100 ? 8 | bits(bg - 100) : bits(bg - 40);
-    return f | (b << 4);
+// Skips the control sequence (ESC [ parameters final-byte) at raw[i] and
+// returns the index of its last byte. An SGR sequence (final byte 'm')
+// updates attribute, a console attribute word: 0 resets to 7, 30-37 and
+// 90-97 set the foreground (90-97 with intensity), 40-47 and 100-107 the
+// background, 39 and 49 restore the defaults.
+std::size_t skipControlSequence(const std::string& raw, std::size_t i, int& attribute) {
+    if (i + 1 >= raw.size() || raw[i + 1] != '[') {
+        return i;
+    }
+    std::size_t j = i + 2;
+    while (j < raw.size() && raw[j] >= 0x20 && raw[j] <= 0x3F) {
+        ++j;
+    }
+    if (j >= raw.size()) {
+        return raw.size() - 1;
+    }
+    if (raw[j] == 'm') {
+        auto bits = [](int ansi) { return ((ansi & 1) ? 4 : 0) | (ansi & 2) | ((ansi & 4) ? 1 : 0); };
+        std::string params = raw.substr(i + 2, j - i - 2);
+        if (params.empty()) {
+            params = "0";
+        }
+        std::size_t pos = 0;
+        while (pos <= params.size()) {
+            const std::size_t semi = std::min(params.find(';', pos), params.size());
+            const int p = std::atoi(params.substr(pos, semi - pos).c_str());
+            int fg = attribute & 0xF;
+            int bg = (attribute >> 4) & 0xF;
+            if (p == 0) {
+                fg = 7;
+                bg = 0;
+            } else if (p >= 30 && p <= 37) {
+                fg = bits(p - 30);
+            } else if (p >= 90 && p <= 97) {
+                fg = 8 | bits(p - 90);
+            } else if (p == 39) {
+                fg = 7;
+            } else if (p >= 40 && p <= 47) {
+                bg = bits(p - 40);
+            } else if (p >= 100 && p <= 107) {
+                bg = 8 | bits(p - 100);
+            } else if (p == 49) {
+                bg = 0;
+            }
+            attribute = fg | (bg << 4);
+            pos = semi + 1;
+        }
+    }
+    return j;
 }
 
 std::vector<ConsoleBlock> parseConsole(const std::string& raw, int startAttribute) {
@@ -496,17 +540,11 @@ std::vector<ConsoleBlock> parseConsole(const std::string& raw, int startAttribut
     for (std::size_t i = 0; i < raw.size(); ++i) {
         const char c = raw[i];
         if (c == '\x1b') {
-            int fg = 0;
-            int bg = 0;
-            if (std::sscanf(raw.c_str() + i, "\x1b[0;%d;%dm", &fg, &bg) == 2) {
-                attribute = attributeOfSgr(fg, bg);
-            }
-            const std::size_t m = raw.find('m', i);
-            if (m == std::string::npos) {
-                break;
-            }
-            i = m;
+            i = skipControlSequence(raw, i, attribute);
             continue;
+        }
+        if (c == '\r') {
+            continue;  // a console that ends lines with CR LF
         }
         if (lineAttribute < 0) {
             lineAttribute = attribute;

@@ -145,3 +145,6 @@ inline void PrintTo(const ConsoleLine& l, std::ostream* os) {
     *os << "[attr " << l.attribute << "] " << l.text;
 }
 std::vector<ConsoleBlock> parseConsole(const std::string& raw, int startAttribute = 7);
+// Skips the control sequence starting at raw[i] (ESC), returning the index
+// of its last byte; colour sequences update attribute.
+std::size_t skipControlSequence(const std::string& raw, std::size_t i, int& attribute);
