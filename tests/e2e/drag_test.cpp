@@ -2,23 +2,17 @@
 // picture and the console report follow every move.
 #include <gtest/gtest.h>
 
-#include "expected_console.h"
-#include "x_harness.h"
+#include "e2e_fixture.h"
 
 namespace {
 
-const Rgb kWhite{255, 255, 255};
-const Rgb kBlue{0, 0, 255};
-
-class Drag : public testing::Test {
+class Drag : public OnVirtualDisplay {
 protected:
-    static void SetUpTestSuite() { display_ = new VirtualDisplay(); }
-    static void TearDownTestSuite() {
-        delete display_;
-        display_ = nullptr;
-    }
     void SetUp() override {
-        ASSERT_TRUE(display_->ok()) << "Xvfb did not start";
+        OnVirtualDisplay::SetUp();
+        if (HasFatalFailure()) {
+            return;
+        }
         run_.reset(new ProgramRun(*display_, QUORVEL_BINARY, Output::Terminal));
         ASSERT_TRUE(run_->waitForWindow());
         ASSERT_TRUE(run_->waitForPasses(1));
@@ -45,20 +39,12 @@ protected:
     }
     std::size_t passes() { return parseConsole(run_->output()).size(); }
 
-    static VirtualDisplay* display_;
     std::unique_ptr<ProgramRun> run_;
 };
-VirtualDisplay* Drag::display_ = nullptr;
 
 const ConsoleLine kPickP1{7, "mouse location:(200 300)"};
 
-// The analysis part of a block: without the pick line a press put before it.
-ConsoleBlock analysis(ConsoleBlock b) {
-    if (!b.empty() && b[0].text.rfind("mouse location:", 0) == 0) {
-        b.erase(b.begin());
-    }
-    return b;
-}
+
 
 TEST_F(Drag, LeftDragMovesP1AndTheReportFollows) {
     const std::size_t before = passes();
@@ -80,7 +66,7 @@ TEST_F(Drag, LeftDragMovesP1AndTheReportFollows) {
     ASSERT_FALSE(blocks[0].empty());
     EXPECT_EQ(blocks[0][0], kPickP1);
     const float moved[8] = {50, 100, 250, 330, 400, 300, 550, 100};
-    EXPECT_EQ(analysis(blocks.back()), expectedBlock(moved));
+    EXPECT_EQ(withoutPickLine(blocks.back()), expectedBlock(moved));
 
     Image im;
     EXPECT_TRUE(run_->waitForImage(
@@ -117,7 +103,7 @@ TEST_F(Drag, EveryControlPointCanBeDraggedWithReachOfSqrt30) {
         const std::string pick = "mouse location:(" + std::to_string(wx) + " " +
                                  std::to_string(480 - wy) + ")";
         EXPECT_EQ(blocks[0][0], (ConsoleLine{7, pick})) << "point " << i;
-        EXPECT_EQ(analysis(blocks.back()), expectedBlock(curve)) << "point " << i;
+        EXPECT_EQ(withoutPickLine(blocks.back()), expectedBlock(curve)) << "point " << i;
     }
     // A press at d2 = 32 from the moved P0 picks nothing and writes nothing.
     const std::size_t before = passes();
@@ -141,14 +127,14 @@ TEST_F(Drag, LeavingTheWindowStoresTheOutsidePositionAndComesBack) {
     std::vector<ConsoleBlock> blocks = blocksAfter(before);
     ASSERT_FALSE(blocks.empty());
     const float outside[8] = {50, 100, 200, 300, 400, 300, 700, -50};
-    EXPECT_EQ(analysis(blocks.back()), expectedBlock(outside));
+    EXPECT_EQ(withoutPickLine(blocks.back()), expectedBlock(outside));
 
     run_->moveTo(500, 200);
     sleepMs(30);
     run_->button(1, false);
     blocks = blocksAfter(before);
     const float back[8] = {50, 100, 200, 300, 400, 300, 500, 280};
-    EXPECT_EQ(analysis(blocks.back()), expectedBlock(back));
+    EXPECT_EQ(withoutPickLine(blocks.back()), expectedBlock(back));
     Image im;
     EXPECT_TRUE(run_->waitForImage(
         [](const Image& i) { return i.atDrawing(500, 280) == kBlue; }, im));

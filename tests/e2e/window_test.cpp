@@ -7,29 +7,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "expected_console.h"
-#include "x_harness.h"
+#include "e2e_fixture.h"
 
 namespace {
 
-const Rgb kWhite{255, 255, 255};
-const Rgb kBlack{0, 0, 0};
-const Rgb kRed{255, 0, 0};
-const Rgb kBlue{0, 0, 255};
 const float kDefaultCurve[8] = {50, 100, 200, 300, 400, 300, 550, 100};
 const int kControl[4][2] = {{50, 100}, {200, 300}, {400, 300}, {550, 100}};
 
-class Window : public testing::Test {
-protected:
-    static void SetUpTestSuite() { display_ = new VirtualDisplay(); }
-    static void TearDownTestSuite() {
-        delete display_;
-        display_ = nullptr;
-    }
-    void SetUp() override { ASSERT_TRUE(display_->ok()) << "Xvfb did not start"; }
-    static VirtualDisplay* display_;
-};
-VirtualDisplay* Window::display_ = nullptr;
+class Window : public OnVirtualDisplay {};
 
 bool controlPointsDrawn(const Image& im) {
     for (const auto& p : kControl) {

@@ -1,0 +1,3 @@
+#include "e2e_fixture.h"
+
+VirtualDisplay* OnVirtualDisplay::display_ = nullptr;
