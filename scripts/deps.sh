@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quorvel needs to build, run and test, when
-# any is missing. Needs root only when something must be installed.
+# Installs the Debian packages Quorvel needs, when any is missing:
+#   deps.sh run    to build and run it (with a virtual display if need be)
+#   deps.sh test   also the second compiler, sanitizer runtimes and the
+#                  Windows cross-compiler that the tests use
+# Needs root only when something must be installed.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang pkg-config
+  cmake ninja-build g++ pkg-config
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
   xvfb libx11-dev libxtst-dev
-  libgtest-dev libbenchmark-dev libclang-rt-14-dev
-  g++-mingw-w64-x86-64
+  libgtest-dev libbenchmark-dev
 )
+if [ "${1:-test}" = test ]; then
+  packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
