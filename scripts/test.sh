@@ -10,6 +10,10 @@ scripts/deps.sh test
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_WERROR=ON >/dev/null
 cmake --build build
 (cd build && ctest --output-on-failure -j2)
+prefix=$(mktemp -d)
+cmake --install build --prefix "$prefix" >/dev/null
+test -x "$prefix/bin/quorvel" && echo "install: $prefix/bin/quorvel"
+rm -rf "$prefix"
 scripts/fidelity.sh
 scripts/sanitize.sh
 scripts/cross-windows.sh

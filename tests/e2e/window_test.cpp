@@ -28,6 +28,10 @@ bool controlPointsDrawn(const Image& im) {
 TEST_F(Window, OpensTitledAtSizeAndPositionAndShowsTheDefaultCurve) {
     ProgramRun run(*display_, QUORVEL_BINARY, Output::Terminal);
     ASSERT_TRUE(run.waitForWindow());
+    char* title = nullptr;
+    ASSERT_TRUE(XFetchName(display_->dpy(), run.window(), &title));
+    EXPECT_STREQ(title, "Quorvel");
+    XFree(title);
     XWindowAttributes a;
     ASSERT_TRUE(XGetWindowAttributes(display_->dpy(), run.window(), &a));
     EXPECT_EQ(a.width, 640);
