@@ -73,5 +73,6 @@ void onDisplay() {
                              ctrlPoints[1], ctrlPoints[2], ctrlPoints[3]);
     }
     report("\n\n");
+    flushReport();
     glutSwapBuffers();
 }

@@ -8,3 +8,4 @@ float splitParams[10] = {};
 int splitCount = 0;
 unsigned int glyphBase = 0;
 int glyphsPending = 1;
+char reportBuffer[65536] = {};

@@ -32,3 +32,8 @@ extern int splitCount;
 // Caption glyphs: 128 display lists built once, in the first display pass.
 extern unsigned int glyphBase;  // first list name
 extern int glyphsPending;       // non-zero until the lists are built
+
+// Standard output's buffer when it is a file or pipe: large enough for the
+// text of any one callback, which the report hands on in one write at the
+// callback's end (flushReport), never part-way through.
+extern char reportBuffer[65536];

@@ -32,6 +32,7 @@ void onMouse(int button, int state, int x, int y) {
         const float d2 = dy * dy + dx * dx;
         if (d2 < pickRadiusSq) {  // the first point in reach wins
             report("mouse location:(%d %d)\n", x, yd);
+            flushReport();
             pickedPoint = i;
             return;
         }

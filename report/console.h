@@ -4,3 +4,6 @@
 // Whether standard output is an interactive console or terminal; text
 // written there must show before report returns.
 bool stdoutIsTerminal();
+
+// The platform's own start-up step for standard output.
+void preparePlatformConsole();

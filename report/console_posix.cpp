@@ -31,6 +31,6 @@ void setReportColour(unsigned short attribute) {
 // A write to a pipe whose reader has gone would raise SIGPIPE and end the
 // program; with the signal ignored it fails with EPIPE instead, which the
 // report never looks at, and the window keeps working.
-void prepareConsole() {
+void preparePlatformConsole() {
     std::signal(SIGPIPE, SIG_IGN);
 }

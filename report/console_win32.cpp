@@ -22,4 +22,4 @@ void setReportColour(unsigned short attribute) {
 }
 
 // Nothing to prepare: a broken pipe makes writes fail without a signal.
-void prepareConsole() {}
+void preparePlatformConsole() {}

@@ -3,16 +3,19 @@
 //
 //   quorvel-load PROGRAM drag-load        passes per second and per event at
 //                                         500, 1000 and 2000 events/s, and
-//                                         the peak pass rate
+//                                         the peak pass rate, with standard
+//                                         output a terminal, a pipe and a file
 //   quorvel-load PROGRAM soak PASSES      resident memory over PASSES passes;
 //                                         exits 1 if it grows by 1 MiB or more
 #include <time.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "x_harness.h"
@@ -28,6 +31,11 @@ long residentKiB(pid_t pid) {
         }
     }
     return -1;
+}
+
+std::string fileText(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // Counts the ends of display passes in the output as it grows: a pass ends
@@ -89,11 +97,21 @@ void sleepUntil(double t) {
 }
 
 int dragLoad(const VirtualDisplay& display, const char* program, Output output) {
-    std::printf("standard output: %s\n", output == Output::Terminal ? "terminal" : "pipe");
+    std::printf("standard output: %s\n", output == Output::Terminal ? "terminal"
+                                         : output == Output::Pipe   ? "pipe"
+                                                                    : "file");
+    char outPath[] = "/tmp/quorvel-load-XXXXXX";
+    if (output == Output::File) {
+        const int fd = mkstemp(outPath);
+        if (fd < 0) {
+            return 1;
+        }
+        close(fd);
+    }
     std::printf("%-10s %10s %8s %8s %10s %13s\n", "target/s", "events/s", "events", "passes",
                 "passes/s", "passes/event");
     for (int rate : {500, 1000, 2000, 0}) {
-        ProgramRun run(display, program, output);
+        ProgramRun run(display, program, output, outPath);
         Image image;
         if (!run.waitForWindow() ||
             !run.waitForImage(
@@ -124,7 +142,7 @@ int dragLoad(const VirtualDisplay& display, const char* program, Output output) 
         run.button(1, false);
         run.requestClose();  // the program exits and flushes its output
         run.waitExit();
-        const std::string out = run.output();
+        const std::string out = output == Output::File ? fileText(outPath) : run.output();
         const std::size_t pick = out.find("mouse location:(200 300)\n");
         PassCounter counter;
         const long passes = pick == std::string::npos ? 0 : counter.update(out.substr(pick));
@@ -134,6 +152,9 @@ int dragLoad(const VirtualDisplay& display, const char* program, Output output) 
                     static_cast<double>(passes) / sent,
                     static_cast<double>(passes) / static_cast<double>(events));
         std::fflush(stdout);
+    }
+    if (output == Output::File) {
+        unlink(outPath);
     }
     return 0;
 }
@@ -210,7 +231,7 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[2], "drag-load") == 0) {
         return dragLoad(display, argv[1], Output::Terminal) |
-               dragLoad(display, argv[1], Output::Pipe);
+               dragLoad(display, argv[1], Output::Pipe) | dragLoad(display, argv[1], Output::File);
     }
     if (std::strcmp(argv[2], "soak") == 0 && argc == 4) {
         return soak(display, argv[1], std::atol(argv[3]));

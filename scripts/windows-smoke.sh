@@ -11,16 +11,9 @@ missing=()
 for p in wine64 dpkg-dev; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-# Source packages come from the same Debian archive as the binary ones.
+# Source packages come from the same sources as the binary ones.
 sources_added=""
-if ! grep -rqs "deb-src" /etc/apt/sources.list /etc/apt/sources.list.d/; then
-  cat > /etc/apt/sources.list.d/quorvel-deb-src.sources <<'SRC'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SRC
+if [ "$(scripts/enable-deb-src.sh)" != "deb-src: present" ]; then
   sources_added=yes
 fi
 if [ ${#missing[@]} -gt 0 ] || [ -n "$sources_added" ]; then

@@ -47,7 +47,7 @@
     X(void, glutBitmapCharacter, (void* font, int c), (c), font, nullptr)
 
 // Calls of the console layer, defined by hand in fake_console.cpp.
-#define FAKE_CONSOLE_CALLS(X) X(report) X(setReportColour) X(prepareConsole)
+#define FAKE_CONSOLE_CALLS(X) X(report) X(flushReport) X(setReportColour) X(prepareConsole)
 
 enum FakeCallId {
 #define FAKE_GL_ID(ret, name, params, nums, ptr, text) Call_##name,

@@ -6,13 +6,21 @@
 #include <initializer_list>
 
 #include "fake_calls.h"
+#include "report/format.h"
 #include "report/report.h"
 
+// The text is formatted by the report's own line formatter, as the real
+// report does, so whatever reads the record sees the program's digits.
 void report(const char* format, ...) {
     char text[256];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
+    va_list fallback;
+    va_copy(fallback, args);
+    if (formatReportLine(text, sizeof text, format, args) < 0) {
+        std::vsnprintf(text, sizeof text, format, fallback);
+    }
+    va_end(fallback);
     va_end(args);
     fakeRecord(Call_report, {}, nullptr, text);
 }
@@ -23,4 +31,8 @@ void setReportColour(unsigned short attribute) {
 
 void prepareConsole() {
     fakeRecord(Call_prepareConsole, {}, nullptr, nullptr);
+}
+
+void flushReport() {
+    fakeRecord(Call_flushReport, {}, nullptr, nullptr);
 }

@@ -114,6 +114,9 @@ std::vector<std::string> recordedEvents(std::vector<std::pair<float, float>>& fi
                 out.push_back("marker");
                 break;
             }
+            case Call_flushReport:
+                EXPECT_EQ(i + 2, fakeCallCount()) << "the text is handed on before the swap";
+                break;
             case Call_glutSwapBuffers:
                 EXPECT_EQ(i + 1, fakeCallCount()) << "swap is the last call";
                 break;

@@ -81,6 +81,47 @@ TEST(Console, RedirectedOutputCarriesNoColourBytes) {
     close(fds[0]);
 }
 
+// A pipe gets a callback's text whole at flushReport, in one write: none of
+// it before, even past the 4 KiB a default stdio buffer would hold, and
+// all of it after, with the program still running.
+TEST(Console, RedirectedTextWaitsForTheCallbacksEndThenArrivesWhole) {
+    int fds[2];
+    int sync[2];
+    ASSERT_EQ(pipe(fds), 0);
+    ASSERT_EQ(pipe(sync), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(fds[1], STDOUT_FILENO);
+        // A stream as a new process has it: the inherited one was used.
+        stdout = fdopen(STDOUT_FILENO, "w");
+        prepareConsole();
+        for (int i = 0; i < 200; ++i) {  // 8,000 bytes
+            report("Curvature extreme point---t is %f\n", 0.25);
+        }
+        char go;
+        if (read(sync[0], &go, 1) != 1) {
+            _exit(2);
+        }
+        flushReport();
+        if (read(sync[0], &go, 1) != 1) {
+            _exit(2);
+        }
+        _exit(0);  // no flush at exit: only flushReport wrote
+    }
+    close(fds[1]);
+    EXPECT_EQ(drain(fds[0], 300), "");
+    ASSERT_EQ(write(sync[1], "g", 1), 1);
+    const std::string text = drain(fds[0], 2000);
+    EXPECT_EQ(text.size(), 8000u);
+    EXPECT_EQ(text.substr(0, 40), "Curvature extreme point---t is 0.250000\n");
+    ASSERT_EQ(write(sync[1], "g", 1), 1);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    close(fds[0]);
+}
+
 TEST(Console, TerminalGetsEachTextBeforeTheCallReturnsAndColoursInOrder) {
     int master = -1;
     int slave = -1;

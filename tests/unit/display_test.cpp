@@ -95,12 +95,14 @@ TEST_F(DisplayPass, FirstPassCallSequence) {
     }
     next(Call_glEnd);
 
-    // The pass ends with its two newlines, then the swap.
+    // The pass ends with its two newlines, hands its text on, then swaps.
     const std::size_t n = fakeCallCount();
-    ASSERT_GE(n, 2u);
-    EXPECT_EQ(fakeCall(n - 2).id, Call_report);
-    EXPECT_STREQ(fakeCall(n - 2).text, "\n\n");
+    ASSERT_GE(n, 3u);
+    EXPECT_EQ(fakeCall(n - 3).id, Call_report);
+    EXPECT_STREQ(fakeCall(n - 3).text, "\n\n");
+    EXPECT_EQ(fakeCall(n - 2).id, Call_flushReport);
     EXPECT_EQ(fakeCall(n - 1).id, Call_glutSwapBuffers);
+    EXPECT_EQ(callsOf(Call_flushReport).size(), 1u);
     EXPECT_EQ(callsOf(Call_glutSwapBuffers).size(), 1u);
     EXPECT_EQ(glyphsPending, 0);
     EXPECT_EQ(glyphBase, kFakeGlyphBase);

@@ -1,4 +1,4 @@
-// The report's own number formatting must print exactly what printf prints.
+// The report's own line formatting must print exactly what printf prints.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -54,7 +54,7 @@ TEST(FormatFixed, SpecialValuesAndTiesMatchPrintf) {
         0.0, -0.0, 1.0, -1.0, 0.125, 0.375, -0.625, 2.5, 0.0078125, 0.0234375,  // ties
         1e-7, -1e-7, 4.9999995e-7, 5e-7, 0.9999999403953552, 1.0000001192092896,
         1e-45, -1e-45, 4294967040.0, 4294967296.0, 1e30, -3.4028234663852886e38,
-        inf, -inf, nan, -nan, 0.1, 1.0 / 3.0 /* not a float: falls back */, 1e300};
+        inf, -inf, nan, -nan, 0.1, 1.0 / 3.0, 1e300};
     for (double v : cases) {
         for (int d : {0, 1, 2, 6, 9}) {
             char a[512];
@@ -62,37 +62,6 @@ TEST(FormatFixed, SpecialValuesAndTiesMatchPrintf) {
             ASSERT_GE(n, 0);
             EXPECT_EQ(std::string(a, static_cast<std::size_t>(n)), libc("%.*f", d, v))
                 << v << " with " << d << " decimals";
-        }
-    }
-}
-
-// Millions of floats spread over every exponent the analysis can produce,
-// and around the decimal ties, against the C library.
-TEST(FormatFixed, RandomFloatsMatchPrintf) {
-    std::uint32_t s = 2463534242u;
-    int mismatches = 0;
-    for (int i = 0; i < 2000000 && mismatches < 10; ++i) {
-        s ^= s << 13;
-        s ^= s >> 17;
-        s ^= s << 5;
-        float f;
-        if (i % 4 == 0) {
-            std::memcpy(&f, &s, sizeof f);  // any bit pattern
-        } else if (i % 4 == 1) {
-            f = static_cast<float>(s % 2000000u) / 1000000.0f;  // t-like
-        } else if (i % 4 == 2) {
-            f = static_cast<float>(static_cast<int>(s % 4000000u) - 2000000) / 1024.0f;
-        } else {
-            f = static_cast<float>(static_cast<int>(s % 200000u) - 100000) / 128.0f;  // ties
-        }
-        for (int d : {2, 6}) {
-            char a[512];
-            const int n = formatFixed(a, sizeof a, static_cast<double>(f), d);
-            const std::string want = libc("%.*f", d, static_cast<double>(f));
-            if (n < 0 || std::string(a, static_cast<std::size_t>(n)) != want) {
-                ADD_FAILURE() << "bits " << s << " value " << want << " decimals " << d;
-                ++mismatches;
-            }
         }
     }
 }

@@ -39,6 +39,15 @@ TEST_F(Mouse, LeftPressPicksWithinSquaredReachBelowThirty) {
         EXPECT_EQ(consoleText(), c.line) << c.x << "," << c.y;
         EXPECT_TRUE(callsOf(Call_glutPostRedisplay).empty());
         EXPECT_TRUE(callsOf(Call_setReportColour).empty());
+        // A pick hands its line on before the callback returns.
+        const std::size_t n = fakeCallCount();
+        if (c.picked >= 0) {
+            ASSERT_EQ(n, 2u);
+            EXPECT_EQ(fakeCall(0).id, Call_report);
+            EXPECT_EQ(fakeCall(1).id, Call_flushReport);
+        } else {
+            EXPECT_EQ(n, 0u);
+        }
     }
 }
 
