@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quorvel needs, when any is missing:
 #   deps.sh run    to build and run it (with a virtual display if need be)
-#   deps.sh test   also the second compiler, sanitizer runtimes and the
-#                  Windows cross-compiler that the tests use
+#   deps.sh test   also the second compiler, sanitizer runtimes, the
+#                  Windows cross-compiler, Wine and Debian's source-package
+#                  tools that the tests use
 # Needs root only when something must be installed.
 set -euo pipefail
 
@@ -13,7 +14,7 @@ packages=(
   libgtest-dev libbenchmark-dev
 )
 if [ "${1:-test}" = test ]; then
-  packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64)
+  packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64 wine wine64 dpkg-dev)
 fi
 
 missing=()

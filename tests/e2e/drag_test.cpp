@@ -2,6 +2,8 @@
 // picture and the console report follow every move.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "e2e_fixture.h"
 
 namespace {
@@ -13,7 +15,7 @@ protected:
         if (HasFatalFailure()) {
             return;
         }
-        run_.reset(new ProgramRun(*display_, QUORVEL_BINARY, Output::Terminal));
+        run_.reset(new ProgramRun(*display_, programUnderTest(), Output::Terminal));
         ASSERT_TRUE(run_->waitForWindow());
         ASSERT_TRUE(run_->waitForPasses(1));
         ASSERT_TRUE(run_->waitQuiet());
@@ -138,6 +140,29 @@ TEST_F(Drag, LeavingTheWindowStoresTheOutsidePositionAndComesBack) {
     Image im;
     EXPECT_TRUE(run_->waitForImage(
         [](const Image& i) { return i.atDrawing(500, 280) == kBlue; }, im));
+}
+
+// Dragging P1 below the chord makes an S: its inflection line comes in
+// green, between the dark grey and red lines, as the console shows it.
+TEST_F(Drag, AnSCurveReportsItsInflectionInGreen) {
+    const std::size_t before = passes();
+    run_->moveTo(200, 180);  // P1
+    run_->button(1, true);
+    run_->moveTo(200, 300);
+    sleepMs(30);
+    run_->moveTo(200, 440);
+    sleepMs(30);
+    run_->button(1, false);
+    const float s[8] = {50, 100, 200, 40, 400, 300, 550, 100};
+    const ConsoleBlock want = expectedBlock(s);
+    std::vector<int> attributes;
+    for (const ConsoleLine& l : want) {
+        attributes.push_back(l.attribute);
+    }
+    ASSERT_NE(std::find(attributes.begin(), attributes.end(), 2), attributes.end());
+    const std::vector<ConsoleBlock> blocks = blocksAfter(before);
+    ASSERT_FALSE(blocks.empty());
+    EXPECT_EQ(withoutPickLine(blocks.back()), want);
 }
 
 TEST_F(Drag, RightButtonMotionRepeatsTheSameBlock) {

@@ -12,6 +12,11 @@ const Rgb kBlack{0, 0, 0};
 const Rgb kRed{255, 0, 0};
 const Rgb kBlue{0, 0, 255};
 
+// The program the tests start: the command named by QUORVEL_PROGRAM when it
+// is set (a launcher for another build of the program, such as the Windows
+// build under Wine), else the Linux build next to the tests.
+const char* programUnderTest();
+
 // A test suite whose tests share one private X server.
 class OnVirtualDisplay : public testing::Test {
 protected:

@@ -12,7 +12,7 @@ namespace {
 class Hostile : public OnVirtualDisplay {};
 
 TEST_F(Hostile, ExtremeWindowSizesAndBack) {
-    ProgramRun run(*display_, QUORVEL_BINARY, Output::Terminal);
+    ProgramRun run(*display_, programUnderTest(), Output::Terminal);
     ASSERT_TRUE(run.waitForWindow());
     ASSERT_TRUE(run.waitForPasses(1));
     const int sizes[][2] = {{1, 1}, {4000, 60}, {60, 3000}, {1, 3000}, {4000, 1}, {700, 700}};
@@ -50,7 +50,7 @@ TEST_F(Hostile, ExtremeWindowSizesAndBack) {
 }
 
 TEST_F(Hostile, SlowReaderSlowsButDoesNotStopDrawing) {
-    ProgramRun run(*display_, QUORVEL_BINARY, Output::SlowPipe);
+    ProgramRun run(*display_, programUnderTest(), Output::SlowPipe);
     ASSERT_TRUE(run.waitForWindow());
     Image im;
     ASSERT_TRUE(run.waitForImage([](const Image& i) { return i.atDrawing(200, 300) == kBlue; }, im));
@@ -86,7 +86,7 @@ TEST_F(Hostile, SlowReaderSlowsButDoesNotStopDrawing) {
 }
 
 TEST_F(Hostile, LongDragFarOutsideTheWindowAndBack) {
-    ProgramRun run(*display_, QUORVEL_BINARY, Output::Terminal);
+    ProgramRun run(*display_, programUnderTest(), Output::Terminal);
     ASSERT_TRUE(run.waitForWindow());
     ASSERT_TRUE(run.waitForPasses(1));
     run.moveTo(200, 180);  // P1

@@ -250,6 +250,10 @@ ProgramRun::~ProgramRun() {
         }
     }
     if (reader_.joinable()) {
+        // Another process that inherited the output (a helper the program
+        // started) may hold it open: read on for a moment, then stop.
+        waitOutputEnd(2.0);
+        stopReading_ = true;
         reader_.join();
     }
     if (outFd_ >= 0) {
@@ -266,6 +270,14 @@ void ProgramRun::readLoop(bool slow) {
     for (;;) {
         if (slow) {
             sleepMs(20);
+        }
+        pollfd p{outFd_, POLLIN, 0};
+        const int ready = poll(&p, 1, 100);
+        if (ready == 0 || (ready < 0 && errno == EINTR)) {
+            if (stopReading_) {
+                return;
+            }
+            continue;
         }
         const ssize_t n = read(outFd_, buf, slow ? 1024 : sizeof buf);  // 50 KiB/s
         if (n > 0) {
@@ -483,8 +495,14 @@ void ProgramRun::requestClose() {
 // returns the index of its last byte. An SGR sequence (final byte 'm')
 // updates attribute, a console attribute word: 0 resets to 7, 30-37 and
 // 90-97 set the foreground (90-97 with intensity), 40-47 and 100-107 the
-// background, 39 and 49 restore the defaults.
-std::size_t skipControlSequence(const std::string& raw, std::size_t i, int& attribute) {
+// background, 39 and 49 restore the defaults. A cursor-forward sequence
+// (final byte 'C') stores its count in *forward: a console that draws its
+// screen buffer (Wine's on a terminal) writes a run of blanks that way.
+std::size_t skipControlSequence(const std::string& raw, std::size_t i, int& attribute,
+                                int* forward) {
+    if (forward != nullptr) {
+        *forward = 0;
+    }
     if (i + 1 >= raw.size() || raw[i + 1] != '[') {
         return i;
     }
@@ -494,6 +512,10 @@ std::size_t skipControlSequence(const std::string& raw, std::size_t i, int& attr
     }
     if (j >= raw.size()) {
         return raw.size() - 1;
+    }
+    if (raw[j] == 'C' && forward != nullptr) {
+        const int n = std::atoi(raw.substr(i + 2, j - i - 2).c_str());
+        *forward = n > 0 ? n : 1;
     }
     if (raw[j] == 'm') {
         auto bits = [](int ansi) { return ((ansi & 1) ? 4 : 0) | (ansi & 2) | ((ansi & 4) ? 1 : 0); };
@@ -540,7 +562,14 @@ std::vector<ConsoleBlock> parseConsole(const std::string& raw, int startAttribut
     for (std::size_t i = 0; i < raw.size(); ++i) {
         const char c = raw[i];
         if (c == '\x1b') {
-            i = skipControlSequence(raw, i, attribute);
+            int forward = 0;
+            i = skipControlSequence(raw, i, attribute, &forward);
+            if (forward > 0) {
+                if (lineAttribute < 0) {
+                    lineAttribute = attribute;
+                }
+                line.append(static_cast<std::size_t>(forward), ' ');
+            }
             continue;
         }
         if (c == '\r') {

@@ -7,6 +7,7 @@
 
 #include <X11/Xlib.h>
 
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <ostream>
@@ -17,7 +18,7 @@
 // A virtual X server on a free display number, stopped on destruction.
 class VirtualDisplay {
 public:
-    VirtualDisplay(int width = 1600, int height = 1200);
+    VirtualDisplay(int width = 2048, int height = 1536);
     ~VirtualDisplay();
     VirtualDisplay(const VirtualDisplay&) = delete;
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;
@@ -42,7 +43,14 @@ struct Image {
     int width = 0;
     int height = 0;
     std::vector<Rgb> pixels;
-    Rgb at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    // Outside the image (or of an image never grabbed): magenta, a colour
+    // the program never draws.
+    Rgb at(int x, int y) const {
+        if (x < 0 || y < 0 || x >= width || y >= height) {
+            return Rgb{255, 0, 255};
+        }
+        return pixels[static_cast<std::size_t>(y) * width + x];
+    }
     // Pixel at drawing coordinates (origin lower left, y up).
     Rgb atDrawing(int x, int y) const { return at(x, height - 1 - y); }
     // Whether any pixel within radius r of drawing point (x, y) has colour c.
@@ -106,6 +114,7 @@ private:
     int rootX_ = 0;  // window origin on the screen, as of the last moveTo
     int rootY_ = 0;
     std::thread reader_;
+    std::atomic<bool> stopReading_{false};
     std::mutex mutex_;
     std::string out_;
     double lastOutput_ = 0.0;
@@ -132,7 +141,8 @@ bool ProgramRun::waitForImage(Pred pred, Image& image, double seconds) {
 
 // Console output parsed into lines, each with the attribute current when
 // its first character was written (7 before any colour sequence), and
-// grouped into display passes: a pass ends with its two empty lines.
+// grouped into display passes: a pass ends with its two empty lines. CR LF
+// line ends (a Windows program's text mode) read as LF.
 struct ConsoleLine {
     int attribute;
     std::string text;  // without the newline
@@ -146,5 +156,7 @@ inline void PrintTo(const ConsoleLine& l, std::ostream* os) {
 }
 std::vector<ConsoleBlock> parseConsole(const std::string& raw, int startAttribute = 7);
 // Skips the control sequence starting at raw[i] (ESC), returning the index
-// of its last byte; colour sequences update attribute.
-std::size_t skipControlSequence(const std::string& raw, std::size_t i, int& attribute);
+// of its last byte; colour sequences update attribute, and a cursor-forward
+// sequence stores its count in *forward (else 0).
+std::size_t skipControlSequence(const std::string& raw, std::size_t i, int& attribute,
+                                int* forward = nullptr);

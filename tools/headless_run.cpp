@@ -18,7 +18,9 @@ static std::string withoutEscapes(const std::string& s) {
     int attribute = 7;
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (s[i] == '\x1b') {
-            i = skipControlSequence(s, i, attribute);
+            int forward = 0;
+            i = skipControlSequence(s, i, attribute, &forward);
+            out.append(static_cast<std::size_t>(forward), ' ');
         } else if (s[i] != '\r') {
             out += s[i];
         }
