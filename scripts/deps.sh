@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quorvel needs, when any is missing:
 #   deps.sh run    to build and run it (with a virtual display if need be)
+#   deps.sh web    to build the web page with emscripten
 #   deps.sh test   also the second compiler, sanitizer runtimes, the
 #                  Windows cross-compiler, Wine and Debian's source-package
 #                  tools that the tests use
@@ -13,6 +14,9 @@ packages=(
   xvfb libx11-dev libxtst-dev
   libgtest-dev libbenchmark-dev
 )
+if [ "${1:-test}" = web ]; then
+  packages=(cmake ninja-build emscripten node-acorn nodejs)
+fi
 if [ "${1:-test}" = test ]; then
   packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64 wine wine64 dpkg-dev)
 fi
