@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "analysis/analysis.h"
+#include "bench/analysis_pass.h"
 #include "app/display.h"
 #include "app/state.h"
 #include "report/report.h"
@@ -21,19 +21,6 @@ void setCurve(const float* p) {
     for (int i = 0; i < 4; ++i) {
         ctrlPoints[i] = Point2f{p[2 * i], p[2 * i + 1]};
     }
-}
-
-// What the display pass does after drawing the control points.
-void analysisPass() {
-    for (float& s : splitParams) {
-        s = 0.0f;
-    }
-    findAxisExtremaAndInflections();
-    for (int i = 0; i < splitCount - 1; ++i) {
-        findCurvatureExtrema(i, splitParams[i], splitParams[i + 1], ctrlPoints[0],
-                             ctrlPoints[1], ctrlPoints[2], ctrlPoints[3]);
-    }
-    report("\n\n");
 }
 
 void BM_AnalysisPass(benchmark::State& state, const float* curve) {

@@ -2,23 +2,29 @@
 # Installs the Debian packages Quorvel needs, when any is missing:
 #   deps.sh run    to build and run it (with a virtual display if need be)
 #   deps.sh web    to build the web page with emscripten
-#   deps.sh test   also the second compiler, sanitizer runtimes, the
-#                  Windows cross-compiler, Wine and Debian's source-package
-#                  tools that the tests use
+#   deps.sh test   all of that, and the test libraries, the second
+#                  compiler, sanitizer runtimes, the Windows cross-compiler,
+#                  Wine, Debian's source-package tools and Chromium that the
+#                  tests use
 # Needs root only when something must be installed.
 set -euo pipefail
 
-packages=(
-  cmake ninja-build g++ pkg-config
-  freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
-  xvfb libx11-dev libxtst-dev
-  libgtest-dev libbenchmark-dev
-)
-if [ "${1:-test}" = web ]; then
-  packages=(cmake ninja-build emscripten node-acorn nodejs)
-fi
-if [ "${1:-test}" = test ]; then
-  packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64 wine wine64 dpkg-dev)
+mode=${1:-test}
+run=(cmake ninja-build g++ pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
+     xvfb libx11-dev libxtst-dev)
+web=(cmake ninja-build emscripten node-acorn nodejs)
+case "$mode" in
+  run) packages=("${run[@]}") ;;
+  web) packages=("${web[@]}") ;;
+  test)
+    packages=("${run[@]}" "${web[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+              g++-mingw-w64-x86-64 wine wine64 dpkg-dev chromium)
+    ;;
+  *) echo "deps: unknown mode $mode (run, web or test)" >&2; exit 2 ;;
+esac
+# npm comes with some builds of node; Debian's node needs Debian's npm.
+if [ "$mode" = test ] && ! command -v npm >/dev/null; then
+  packages+=(npm)
 fi
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the unit tests and the pass dump with gcc and clang, at -O0 and
-# -O2, runs the tests in each build and checks that all four print the same
-# analysis bytes for 20,000 curves.
+# -O2, runs the tests in each build and checks that all four, and the pass
+# dump compiled to WebAssembly and run under node, print the same analysis
+# bytes for 20,000 curves.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,4 +26,11 @@ for compiler in g++ clang++; do
     fi
   done
 done
+[ -f build-web/web/pass_dump.js ] || scripts/web-build.sh >/dev/null
+sum=$(node build-web/web/pass_dump.js | sha256sum | cut -d' ' -f1)
+echo "fidelity: emscripten WebAssembly under node pass dump $sum"
+if [ "$sum" != "$reference" ]; then
+  echo "fidelity: the WebAssembly build differs from the first build" >&2
+  status=1
+fi
 exit $status

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds Quorvel with warnings as errors and runs every test: unit tests on
-# the recording GL fake, end-to-end tests on private Xvfb servers against
+# the recording GL fake; end-to-end tests on private Xvfb servers against
 # the Linux build and against the Windows build under Wine (as unzipped from
-# its package), the compiler/optimisation fidelity check, and the sanitizer
-# and fuzzing runs.
+# its package); the web page in headless Chromium; the fidelity check of
+# compilers, optimisation levels and the WebAssembly build; and the
+# sanitizer and fuzzing runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,9 +17,13 @@ rm -rf "$package" && mkdir -p "$package"
 (cd "$package" && cmake -E tar xf ../../build-windows-full/quorvel-windows-x86_64.zip)
 echo "windows: unzipped $(ls "$package" | tr '\n' ' ')into $package"
 
+scripts/web-build.sh
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_WERROR=ON \
-  -DQUORVEL_WINE_EXE="$package/quorvel.exe" \
-  -DQUORVEL_WINE_PREFIX="$QUORVEL_CACHE/wineprefix" >/dev/null
+  -DQUORVEL_TESTS=ON -DQUORVEL_BENCH=ON \
+  -DQUORVEL_WINE_EXE="$package/quorvel.exe" -DQUORVEL_WINE_PREFIX="$QUORVEL_CACHE/wineprefix" \
+  -DQUORVEL_WEB_PAGE="$PWD/build-web/quorvel.html" >/dev/null
 cmake --build build
 (cd build && ctest --output-on-failure -j2)
 prefix=$(mktemp -d)
