@@ -294,3 +294,25 @@ test("a drag at 60 events a second redraws for the frames with a new position", 
   t.diagnostic(`${moves} motion events, ${blocks.length} display passes`);
   await page.close();
 });
+
+test("the panel keeps only the newest whole blocks past its limit", async () => {
+  const { page, at } = await openPage();
+  await page.evaluate(() => { Module.report.limit = 3; });
+  await page.mouse.move(...at(320, 240));
+  await page.mouse.down({ button: "right" });
+  for (let i = 1; i <= 8; ++i) {
+    await page.mouse.move(...at(320 + 5 * i, 240));
+    await new Promise((r) => setTimeout(r, 40));
+  }
+  await page.mouse.up({ button: "right" });
+  await settle(page, 2);
+  const blocks = await reportBlocks(page);
+  assert.equal(blocks.length, 3);
+  for (const b of blocks) {
+    assert.deepEqual(b, expectedBlock(DEFAULT_CURVE));
+  }
+  // Whole blocks only: the panel starts with a block's first line.
+  const text = await page.$eval("#report", (e) => e.textContent);
+  assert.ok(text.startsWith("Extreme point"), text.slice(0, 40));
+  await page.close();
+});
