@@ -12,10 +12,10 @@ set -euo pipefail
 mode=${1:-test}
 run=(cmake ninja-build g++ pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
      xvfb libx11-dev libxtst-dev)
-web=(cmake ninja-build emscripten node-acorn nodejs)
+web=(emscripten node-acorn nodejs)
 case "$mode" in
   run) packages=("${run[@]}") ;;
-  web) packages=("${web[@]}") ;;
+  web) packages=(cmake ninja-build "${web[@]}") ;;
   test)
     packages=("${run[@]}" "${web[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
               g++-mingw-w64-x86-64 wine wine64 dpkg-dev chromium)
