@@ -10,6 +10,14 @@ scripts/deps.sh web
 # among Debian's node modules, whichever node is first on PATH.
 export PATH="/usr/bin:$PATH"
 export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
-emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_WERROR=ON >/dev/null
+log=$(mktemp)
+# emcmake names the configure command it runs; only a failure is shown.
+if ! emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_WERROR=ON \
+     >"$log" 2>&1; then
+  cat "$log" >&2
+  rm -f "$log"
+  exit 1
+fi
+rm -f "$log"
 cmake --build build-web
 echo "web: $PWD/build-web/quorvel.html"
