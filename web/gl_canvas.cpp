@@ -104,7 +104,9 @@ EM_JS(void, canvasRasterPos, (float x, float y), {
     Module.gl.raster = Module.gl.toCanvas(x, y);
 });
 
-EM_JS(void, canvasSetGlyphBase, (unsigned int base), { Module.gl.glyphBase = base; });
+// Display lists: only the caption glyphs use them, as the glyph source
+// fills them; list base + k draws character k.
+EM_JS(void, webSetGlyphBase, (unsigned int base), { Module.gl.glyphBase = base; });
 
 // A caption glyph: the character on the baseline at the raster position,
 // which then moves on by the 9-pixel advance of the desktop's bitmap font.
@@ -132,12 +134,6 @@ EM_JS(void, canvasViewport, (int x, int y, int w, int h), {
 EM_JS(void, canvasOrtho, (double l, double r, double b, double t), {
     Module.gl.ortho = [ l, r, b, t ];
 });
-
-// Display lists: only the caption glyphs use them, as the glyph source
-// fills them; list base + k draws character k.
-void webSetGlyphBase(unsigned int base) {
-    canvasSetGlyphBase(base);
-}
 
 extern "C" {
 

@@ -41,7 +41,7 @@ EM_JS(void, glutWebPostRedisplay, (), {
 // positions. Pointer capture keeps a drag going outside the canvas, as the
 // desktop's window system does. Any held button makes motion a drag
 // motion; the program's callback decides what it moves.
-EM_JS(void, glutWebRun, (int width, int height), {
+EM_JS(void, glutWebRun, (), {
     const g = Module.glut;
     const canvas = Module.canvas;
     const at = function(e) {
@@ -82,7 +82,7 @@ EM_JS(void, glutWebRun, (int width, int height), {
     canvas.addEventListener("contextmenu", function(e) { e.preventDefault(); });
     // The window appears: its size first, then its first picture.
     if (g.reshape) {
-        wasmTable.get(g.reshape)(width, height);
+        wasmTable.get(g.reshape)(g.width, g.height);
     }
     _glutPostRedisplay();
 });
@@ -131,7 +131,7 @@ void glutMotionFunc(void (*fn)(int, int)) {
 // Returns: the browser's event loop takes over, and the program's state
 // lives on with the page.
 void glutMainLoop() {
-    glutWebRun(EM_ASM_INT({ return Module.glut.width; }), EM_ASM_INT({ return Module.glut.height; }));
+    glutWebRun();
 }
 
 EMSCRIPTEN_KEEPALIVE void glutPostRedisplay() {

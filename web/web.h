@@ -6,4 +6,4 @@ extern "C" void webCanvasInit();
 
 // Tells the canvas layer that display lists base .. base+127 are the
 // caption glyphs of character codes 0 .. 127.
-void webSetGlyphBase(unsigned int base);
+extern "C" void webSetGlyphBase(unsigned int base);
